@@ -171,29 +171,23 @@ std::string UnlNum::GetText() const {
   if (magnitude_ == 0) return "0";
   std::string digits = DecimalDigits(magnitude_);
   const std::size_t scale = static_cast<std::size_t>(Scale());
-  if (scale == 0) return negative_ ? "-" + digits : digits;
-
   const std::size_t length = digits.size();
-  const std::size_t trailingZeros = length - 1 - digits.find_last_not_of('0');
-  const std::size_t keptFraction = scale - std::min(trailingZeros, scale);
-
-  std::string text;
-  text.reserve(length + scale + 3);
-  if (negative_) text += '-';
-  if (length > scale) {
-    text.append(digits, 0, length - scale);
-    if (keptFraction > 0) {
-      text += '.';
-      text.append(digits, length - scale, keptFraction);
+  if (scale > 0) {
+    const std::size_t trailingZeros = length - 1 - digits.find_last_not_of('0');
+    const std::size_t keptFraction = scale - std::min(trailingZeros, scale);
+    if (length > scale) {
+      // The point goes into the digits themselves; long results are not copied.
+      digits.resize(length - scale + keptFraction);
+      if (keptFraction > 0) digits.insert(length - scale, 1, '.');
+    } else {
+      // The fraction begins with scale - length zeros; the first digit is
+      // nonzero, so keptFraction reaches beyond them.
+      digits.resize(keptFraction - (scale - length));
+      digits.insert(0, "0." + std::string(scale - length, '0'));
     }
-  } else {
-    // The fraction begins with scale - length zeros; the first digit is
-    // nonzero, so keptFraction reaches beyond them.
-    text += "0.";
-    text.append(scale - length, '0');
-    text.append(digits, 0, keptFraction - (scale - length));
   }
-  return text;
+  if (negative_) digits.insert(0, 1, '-');
+  return digits;
 }
 
 bool UnlNum::SetValue(std::int8_t value) { return SetValue(static_cast<std::int32_t>(value)); }
