@@ -18,8 +18,12 @@ build: configure
 run: build
 	QT_QPA_PLATFORM= $(BUILD_DIR)/src/app/qingwu-calculator
 
+# Every test, then every test again under AddressSanitizer and UBSan.
 test: build
 	ctest --preset $(PRESET)
+	cmake --preset asan
+	cmake --build --preset asan
+	ctest --preset asan
 
 screenshots: build
 	$(BUILD_DIR)/src/app/qingwu-screenshots screenshots
