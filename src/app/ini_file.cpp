@@ -4,18 +4,10 @@
 #include <optional>
 #include <sstream>
 #include <system_error>
-#include <vector>
 
 #include "gbk.h"
 
 namespace {
-
-// One line of the file: its text without the line end, and the line end as it
-// stood ("\r\n", "\n" or nothing for a last line without one).
-struct Line {
-  std::string text;
-  std::string end;
-};
 
 // The bytes of a regular file; nothing for a directory, a device (which might
 // never end) or a file that cannot be read.
@@ -26,25 +18,39 @@ std::optional<std::string> ReadBytes(const std::filesystem::path& path) {
   if (!file) return std::nullopt;
   std::ostringstream bytes;
   bytes << file.rdbuf();
+  if (file.bad()) return std::nullopt;
   return std::move(bytes).str();
 }
 
-std::vector<Line> SplitLines(const std::string& bytes) {
-  std::vector<Line> lines;
-  std::size_t start = 0;
-  while (start < bytes.size()) {
-    const std::size_t newline = bytes.find('\n', start);
-    const std::size_t stop = newline == std::string::npos ? bytes.size() : newline;
-    Line line{bytes.substr(start, stop - start), newline == std::string::npos ? "" : "\n"};
-    if (!line.text.empty() && line.text.back() == '\r') {
-      line.text.pop_back();
-      line.end.insert(0, "\r");
-    }
-    lines.push_back(std::move(line));
-    start = stop + 1;
+// One line of the file as offsets: its text is [begin, textEnd), its line end
+// ("\r\n", "\n" or nothing for a last line without one) is [textEnd, end).
+struct LineSpan {
+  std::size_t begin = 0;
+  std::size_t textEnd = 0;
+  std::size_t end = 0;
+};
+
+// Walks the lines of a buffer without copying them.
+class LineReader {
+ public:
+  explicit LineReader(std::string_view bytes) : bytes_(bytes) {}
+
+  bool Next(LineSpan& line, std::string_view& text) {
+    if (position_ >= bytes_.size()) return false;
+    const std::size_t newline = bytes_.find('\n', position_);
+    line.begin = position_;
+    line.end = newline == std::string_view::npos ? bytes_.size() : newline + 1;
+    line.textEnd = newline == std::string_view::npos ? bytes_.size() : newline;
+    if (line.textEnd > line.begin && bytes_[line.textEnd - 1] == '\r') --line.textEnd;
+    text = bytes_.substr(line.begin, line.textEnd - line.begin);
+    position_ = line.end;
+    return true;
   }
-  return lines;
-}
+
+ private:
+  std::string_view bytes_;
+  std::size_t position_ = 0;
+};
 
 std::string_view Trim(std::string_view text) {
   const std::size_t first = text.find_first_not_of(" \t");
@@ -52,35 +58,39 @@ std::string_view Trim(std::string_view text) {
   return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-// Lower-cases the ASCII letters of a GBK text, leaving both bytes of every
-// double-byte character alone (their second byte may look like a letter).
-std::string FoldCase(std::string_view gbk) {
-  std::string folded(gbk);
-  for (std::size_t i = 0; i < folded.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(folded[i]);
-    if (byte >= 0x81 && byte <= 0xFE) {
+// Whether two GBK names are equal when ASCII letters are compared without
+// regard to case; both bytes of a double-byte character are compared exactly
+// (its second byte may look like a letter).
+bool SameName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  const auto fold = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; };
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    const auto x = static_cast<unsigned char>(a[i]);
+    const auto y = static_cast<unsigned char>(b[i]);
+    if (x >= 0x81 && x <= 0xFE) {
+      if (x != y || i + 1 >= a.size() || a[i + 1] != b[i + 1]) return false;
       ++i;
-    } else if (byte >= 'A' && byte <= 'Z') {
-      folded[i] = static_cast<char>(byte - 'A' + 'a');
+    } else if (fold(x) != fold(y)) {
+      return false;
     }
   }
-  return folded;
+  return true;
 }
 
-// The folded name of a section header line, or nothing when the line is not one.
-std::optional<std::string> SectionName(std::string_view line) {
+// The name of a section header line "[name]", or nothing.
+std::optional<std::string_view> SectionName(std::string_view line) {
   const std::string_view trimmed = Trim(line);
   if (trimmed.empty() || trimmed.front() != '[') return std::nullopt;
   const std::size_t close = trimmed.find(']');
   if (close == std::string_view::npos) return std::nullopt;
-  return FoldCase(Trim(trimmed.substr(1, close - 1)));
+  return Trim(trimmed.substr(1, close - 1));
 }
 
-// The folded key of a "key=value" line, or nothing.
-std::optional<std::string> KeyName(std::string_view line) {
+// The key of a "key=value" line, or nothing.
+std::optional<std::string_view> KeyName(std::string_view line) {
   const std::size_t equals = line.find('=');
   if (equals == std::string_view::npos) return std::nullopt;
-  return FoldCase(Trim(line.substr(0, equals)));
+  return Trim(line.substr(0, equals));
 }
 
 std::string_view ValueOf(std::string_view line) {
@@ -91,23 +101,30 @@ std::string_view ValueOf(std::string_view line) {
 }
 
 struct KeyLocation {
-  std::optional<std::size_t> section;   // index of the section header line
-  std::optional<std::size_t> key;       // index of the key's line
-  std::size_t lastContentOfSection = 0; // index after which a new key goes
+  bool sectionFound = false;
+  std::optional<LineSpan> key;  // the key's line
+  LineSpan lastContent;         // the section's last non-blank line, where a new key follows
 };
 
-KeyLocation Locate(const std::vector<Line>& lines, const std::string& section, const std::string& key) {
+// The first matching key of the first matching section.
+KeyLocation Locate(std::string_view bytes, std::string_view section, std::string_view key) {
   KeyLocation location;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (const auto name = SectionName(lines[i].text)) {
-      if (location.section) break;
-      if (*name == section) location.section = location.lastContentOfSection = i;
+  LineReader reader(bytes);
+  LineSpan line;
+  std::string_view text;
+  while (reader.Next(line, text)) {
+    if (const auto name = SectionName(text)) {
+      if (location.sectionFound) break;
+      if (SameName(*name, section)) {
+        location.sectionFound = true;
+        location.lastContent = line;
+      }
       continue;
     }
-    if (!location.section) continue;
-    if (!Trim(lines[i].text).empty()) location.lastContentOfSection = i;
-    if (KeyName(lines[i].text) == key) {
-      location.key = i;
+    if (!location.sectionFound) continue;
+    if (!Trim(text).empty()) location.lastContent = line;
+    if (const auto name = KeyName(text); name && SameName(*name, key)) {
+      location.key = line;
       break;
     }
   }
@@ -119,37 +136,38 @@ KeyLocation Locate(const std::vector<Line>& lines, const std::string& section, c
 std::string IniFile::Read(std::string_view section, std::string_view key) const {
   const std::optional<std::string> bytes = ReadBytes(path_);
   if (!bytes) return {};
-  const std::vector<Line> lines = SplitLines(*bytes);
-  const KeyLocation location = Locate(lines, FoldCase(Utf8ToGbk(section)), FoldCase(Utf8ToGbk(key)));
+  const KeyLocation location = Locate(*bytes, Utf8ToGbk(section), Utf8ToGbk(key));
   if (!location.key) return {};
-  return GbkToUtf8(ValueOf(lines[*location.key].text));
+  const std::string_view line(bytes->data() + location.key->begin, location.key->textEnd - location.key->begin);
+  return GbkToUtf8(ValueOf(line));
 }
 
 bool IniFile::Write(std::string_view section, std::string_view key, std::string_view value) const {
   std::error_code error;
   const bool exists = std::filesystem::exists(path_, error);
-  const std::optional<std::string> bytes = exists ? ReadBytes(path_) : std::string();
-  if (!bytes) return false;
+  const std::optional<std::string> read = exists ? ReadBytes(path_) : std::string();
+  if (!read) return false;
+  const std::string_view bytes = *read;
 
   const std::string gbkSection = Utf8ToGbk(section);
   const std::string gbkKey = Utf8ToGbk(key);
   const std::string keyLine = gbkKey + "=" + Utf8ToGbk(value);
-  std::vector<Line> lines = SplitLines(*bytes);
-  const KeyLocation location = Locate(lines, FoldCase(gbkSection), FoldCase(gbkKey));
-  if (location.key) {
-    lines[*location.key].text = keyLine;
-  } else if (location.section) {
-    Line& previous = lines[location.lastContentOfSection];
-    if (previous.end.empty()) previous.end = "\r\n";
-    lines.insert(lines.begin() + location.lastContentOfSection + 1, Line{keyLine, "\r\n"});
-  } else {
-    if (!lines.empty() && lines.back().end.empty()) lines.back().end = "\r\n";
-    lines.push_back(Line{"[" + gbkSection + "]", "\r\n"});
-    lines.push_back(Line{keyLine, "\r\n"});
-  }
+  const KeyLocation location = Locate(bytes, gbkSection, gbkKey);
 
   std::string output;
-  for (const Line& line : lines) output += line.text + line.end;
+  if (location.key) {
+    output.append(bytes.substr(0, location.key->begin)).append(keyLine).append(bytes.substr(location.key->textEnd));
+  } else if (location.sectionFound) {
+    const LineSpan& last = location.lastContent;
+    output.append(bytes.substr(0, last.end));
+    if (last.end == last.textEnd) output += "\r\n";
+    output.append(keyLine).append("\r\n").append(bytes.substr(last.end));
+  } else {
+    output.append(bytes);
+    if (!bytes.empty() && bytes.back() != '\n') output += "\r\n";
+    output.append("[").append(gbkSection).append("]\r\n").append(keyLine).append("\r\n");
+  }
+
   std::ofstream file(path_, std::ios::binary | std::ios::trunc);
   file.write(output.data(), static_cast<std::streamsize>(output.size()));
   file.close();
