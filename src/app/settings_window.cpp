@@ -2,6 +2,8 @@
 
 #include <QRegularExpressionValidator>
 
+#include <limits>
+
 #include "app_state.h"
 #include "number_text.h"
 #include "ui_settings_window.h"
@@ -21,8 +23,10 @@ SettingsWindow::SettingsWindow(AppState& app, QWidget* parent)
 
   // The boxes take only what can form a whole number; the checks of 确定
   // still look at the whole text.
-  for (QLineEdit* box : {ui_->计算精度编辑框, ui_->小数保留位数编辑框})
+  for (QLineEdit* box : {ui_->计算精度编辑框, ui_->小数保留位数编辑框}) {
     box->setValidator(new QRegularExpressionValidator(QRegularExpression("-?[0-9]*"), box));
+    box->setMaxLength(std::numeric_limits<int>::max());  // a hand-edited file is shown whole
+  }
 
   const Settings inFile = app_.settingsFile.Load();
   ui_->计算精度编辑框->setText(QString::fromStdString(inFile.计算精度));

@@ -53,10 +53,14 @@ TEST_F(HelpFilesTest, EveryRequestGetsANewFileAndTakenNamesAreSkipped) {
   EXPECT_EQ(started.size(), 2u);
 }
 
-TEST_F(HelpFilesTest, MissingDirectoryShowsNothing) {
-  HelpFiles files = Files(Directory() / "missing");
-  EXPECT_FALSE(files.ShowHelpText("a"));
+TEST_F(HelpFilesTest, UnusableDirectoryShowsNothing) {
+  std::ofstream(Directory() / "a file") << "kept";
+  for (const std::filesystem::path& directory : {Directory() / "missing", Directory() / "a file"}) {
+    HelpFiles files = Files(directory);
+    EXPECT_FALSE(files.ShowHelpText("a"));
+  }
   EXPECT_TRUE(started.empty());
+  EXPECT_EQ(Bytes(Directory() / "a file"), "kept");
 }
 
 }  // namespace
