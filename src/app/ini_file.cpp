@@ -41,7 +41,8 @@ class LineReader {
     line.begin = position_;
     line.end = newline == std::string_view::npos ? bytes_.size() : newline + 1;
     line.textEnd = newline == std::string_view::npos ? bytes_.size() : newline;
-    if (line.textEnd > line.begin && bytes_[line.textEnd - 1] == '\r') --line.textEnd;
+    if (newline != std::string_view::npos && line.textEnd > line.begin && bytes_[line.textEnd - 1] == '\r')
+      --line.textEnd;
     text = bytes_.substr(line.begin, line.textEnd - line.begin);
     position_ = line.end;
     return true;
@@ -53,9 +54,9 @@ class LineReader {
 };
 
 std::string_view Trim(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(" \t");
+  const std::size_t first = text.find_first_not_of(" \t\r");
   if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+  return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
 }
 
 // Whether two GBK names are equal when ASCII letters are compared without

@@ -68,6 +68,14 @@ TEST_F(IniFileTest, NamesIgnoreAsciiCaseAndBlanksButNotGbkSecondBytes) {
   EXPECT_EQ(ini.Read("section", "quoted"), "a b");
 }
 
+TEST_F(IniFileTest, KeyAddedAfterALastLineEndingInCarriageReturnAlone) {
+  WriteBytes("[s]\r\nk=1\r");
+  const IniFile ini(Path());
+  ASSERT_TRUE(ini.Write("s", "new", "2"));
+  EXPECT_EQ(ini.Read("s", "new"), "2");
+  EXPECT_EQ(ini.Read("s", "k"), "1");
+}
+
 TEST_F(IniFileTest, FirstOfRepeatedKeysIsReadAndWritten) {
   WriteBytes("[s]\nk=1\nk=2\n");
   const IniFile ini(Path());
