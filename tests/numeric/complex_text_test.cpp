@@ -4,7 +4,10 @@
 
 #include <cmath>
 #include <limits>
+#include <random>
 #include <string>
+
+#include "number_text.h"
 
 namespace {
 
@@ -84,6 +87,24 @@ TEST(TextToComplex, SurvivesBrokenUtf8) {
   EXPECT_EQ(TextToComplex(std::string("\xE4\xB8", 2)), ComplexCalc());
   EXPECT_EQ(TextToComplex(std::string("5\xFF+i", 4)), ComplexCalc(5, 0));
   EXPECT_EQ(TextToComplex(std::string("5+\xEF\xBD\x89", 5)), ComplexCalc(5, 1));  // full-width i
+}
+
+TEST(TextToComplex, ReadsWrittenNumbersWhateverFollows) {
+  // A number written as "a+bi" or "a-bi" from NumberToText texts reads back
+  // as those texts' values, and bytes after the "i" change nothing.
+  std::mt19937_64 random(61);
+  std::uniform_real_distribution<double> mantissa(-10, 10);
+  std::uniform_int_distribution<int> exponent(-20, 20);
+  std::uniform_int_distribution<int> anyByte(0, 255);
+  for (int trial = 0; trial < 5000; ++trial) {
+    const double a = mantissa(random) * std::pow(10.0, exponent(random));
+    const double b = mantissa(random) * std::pow(10.0, exponent(random));
+    std::string text = NumberToText(a) + (b < 0 ? " - " : "+") + NumberToText(std::fabs(b)) + "i";
+    for (int i = trial % 7; i > 0; --i) text += static_cast<char>(anyByte(random));
+    const ComplexCalc z = TextToComplex(text);
+    ASSERT_EQ(z.GetRealPart(), TextToNumber(NumberToText(a))) << testing::PrintToString(text);
+    ASSERT_EQ(z.GetImagPart(), TextToNumber(NumberToText(b))) << testing::PrintToString(text);
+  }
 }
 
 }  // namespace
