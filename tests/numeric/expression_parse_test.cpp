@@ -650,6 +650,9 @@ INSTANTIATE_TEST_SUITE_P(
         IntegralCase{"logarithm", "ln(x)", std::numbers::e, 1, 1e-10, true, 1, 1e-11, 0},
         IntegralCase{"square_root", "sqrt(x)", 1, 0, 1e-7, true, 2.0 / 3, 1e-6, 0},
         IntegralCase{"power_function", "pow(x,4)", 1, 0, 1e-12, true, 0.2, 1e-14, 0},
+        // ∫ e^x sin x dx = e^x (sin x − cos x) / 2
+        IntegralCase{"growing_oscillation", "sin(x)*exp(x)", 10, 0, 1e-10, true,
+                     (std::exp(10.0) * (std::sin(10.0) - std::cos(10.0)) + 1) / 2, 1e-9, 0},
         IntegralCase{"reciprocal_at_zero", "1/x", 1, 0, 1e-6, false, 0, 0, 4},
         IntegralCase{"root_of_negative_samples", "sqrt(x)", 1, -1, 1e-6, false, 0, 0, 4},
         IntegralCase{"logarithm_at_zero", "ln(x)", 1, 0, 1e-6, false, 0, 0, 4},
