@@ -396,6 +396,10 @@ bool ExpressionParse::Integrate(std::string_view expression, double upper, doubl
       point += h;
     }
     const double refined = (sum * h + trapezoid) * 0.5;
+    // A trapezoid value that is infinite or not a number makes every later
+    // Romberg value not a number (inf − inf), so the tolerance can never be
+    // met: fail now rather than after the last pass.
+    if (!std::isfinite(refined)) return false;
     const double simpson = refined + (refined - trapezoid) * kOneThird;
     const double cotes = simpson + (simpson - simpson0) * kOneFifteenth;
     const double romberg = cotes + (cotes - cotes0) * kOneSixtyThird;

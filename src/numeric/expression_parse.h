@@ -115,8 +115,9 @@ class ExpressionParse {
   // exchanging the limits negates the result and equal limits give 0.
   //
   // Returns false when the expression is refused, when any evaluation failed
-  // (EvaluationFailed tells which), or when kMaxPasses passes did not meet the
-  // tolerance; result is written only on success.
+  // (EvaluationFailed tells which), when kMaxPasses passes did not meet the
+  // tolerance, or as soon as a trapezoid sum is infinite or not a number (no
+  // later pass could meet it); result is written only on success.
   bool Integrate(std::string_view expression, double upper, double lower, double tolerance,
                  double& result);
   // Whether an evaluation failed during the last Integrate.

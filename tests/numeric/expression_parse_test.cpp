@@ -698,8 +698,7 @@ TEST(IntegrateDetails, FailedSampleIsReported) {
   EXPECT_FALSE(parser.EvaluationFailed());
 }
 
-// A tolerance that is never met, and an integrand whose samples are
-// not-a-number values, end after the last pass with a failure.
+// A tolerance that is never met ends after the last pass with a failure.
 TEST(IntegrateDetails, GivesUpAfterTheLastPass) {
   ExpressionParse parser;
   double result = 7;
@@ -708,9 +707,30 @@ TEST(IntegrateDetails, GivesUpAfterTheLastPass) {
   EXPECT_FALSE(parser.EvaluationFailed());
   EXPECT_EQ(result, 7);
 
-  EXPECT_FALSE(parser.Integrate("pow(x,0.5)", 1, -1, 1e-6, result));
+  EXPECT_FALSE(parser.Integrate("x*x", 1, 0, -1, result)) << "a negative tolerance";
   EXPECT_EQ(parser.Passes(), ExpressionParse::kMaxPasses);
+}
+
+// Samples that are not-a-number or infinite values (no evaluation fails) can
+// never converge; the integration fails in the pass that meets them.
+TEST(IntegrateDetails, NonFiniteSumsFailAtOnce) {
+  ExpressionParse parser;
+  double result = 7;
+  EXPECT_FALSE(parser.Integrate("pow(x,0.5)", 1, -1, 1e-6, result));
+  EXPECT_EQ(parser.Passes(), 1);
   EXPECT_FALSE(parser.EvaluationFailed());
+
+  EXPECT_FALSE(parser.Integrate("exp(x)", 1000, 0, 1e-6, result));
+  EXPECT_EQ(parser.Passes(), 1);
+
+  EXPECT_FALSE(parser.Integrate("5", 1e308, -1e308, 1e-6, result)) << "the width overflows";
+  EXPECT_EQ(parser.Passes(), 1);
+
+  // An infinite sample, pow(0, -1), at x = 0.25: a midpoint of the second pass.
+  EXPECT_FALSE(parser.Integrate("pow(x-0.25,(-1))", 1, 0, 1e-6, result));
+  EXPECT_EQ(parser.Passes(), 2);
+  EXPECT_FALSE(parser.EvaluationFailed());
+  EXPECT_EQ(result, 7);
 }
 
 }  // namespace
