@@ -354,7 +354,8 @@ TEST(ExpressionParseObject, ConvertingOnceEqualsConvertingPerPoint) {
     const double x = point(random);
     double once = 0, anew = 0;
     const std::int32_t code = parser.EvaluateAt(x, once);
-    EXPECT_EQ(code, ExpressionParse::EvaluatePostfix(ExpressionParse::ToPostfix(validated, x), anew));
+    EXPECT_EQ(code,
+              ExpressionParse::EvaluatePostfix(ExpressionParse::ToPostfix(validated, x), anew));
     if (code == 0) {
       EXPECT_TRUE(Same(once, anew)) << "x = " << x;
     }
@@ -483,7 +484,8 @@ TEST(RandomExpressions, EvaluateLikeDirectComputation) {
     double x = point(seeds);
     if (x == 0) x = 0.5;
     ExpressionGenerator generator(seeds(), x);
-    const Generated expression = i % 3 == 0 ? generator.Chain(1 + i % 6) : generator.Make(1 + i % 6);
+    const Generated expression =
+        i % 3 == 0 ? generator.Chain(1 + i % 6) : generator.Make(1 + i % 6);
     ExpressionParse parser;
     ASSERT_TRUE(parser.SetExpression(expression.text)) << expression.text;
     double value = 0;
@@ -558,7 +560,8 @@ TEST(Robustness, ArbitraryTextNeverBreaksTheEngine) {
   std::mt19937 random(99);
   int accepted = 0;
   for (int i = 0; i < 3000; ++i) {
-    const std::size_t length = std::uniform_int_distribution<std::size_t>(0, i % 10 ? 40 : 4000)(random);
+    const std::size_t longest = i % 10 ? 40 : 4000;
+    const std::size_t length = std::uniform_int_distribution<std::size_t>(0, longest)(random);
     std::string text;
     for (std::size_t k = 0; k < length; ++k) {
       if (random() % 8 == 0) text += static_cast<char>(random() % 256);
@@ -566,7 +569,9 @@ TEST(Robustness, ArbitraryTextNeverBreaksTheEngine) {
     }
 
     double value = 0;
-    const std::int32_t raw = ExpressionParse::EvaluatePostfix(ExpressionParse::ToPostfix(text, 1), value);
+    // The steps on text that was never validated.
+    const std::int32_t raw =
+        ExpressionParse::EvaluatePostfix(ExpressionParse::ToPostfix(text, 1), value);
     EXPECT_TRUE(raw >= -1 && raw <= 8);
 
     ExpressionParse parser;

@@ -209,7 +209,8 @@ ExactSolution SolveExactly(std::size_t n, const std::vector<double>& a,
     std::size_t pivotRow = col;
     while (m[pivotRow * width + col] == 0) ++pivotRow;
     if (pivotRow != col) {
-      for (std::size_t k = 0; k < width; ++k) std::swap(m[pivotRow * width + k], m[col * width + k]);
+      for (std::size_t k = 0; k < width; ++k)
+        std::swap(m[pivotRow * width + k], m[col * width + k]);
       det = -det;
     }
     const mpq_class pivot = m[col * width + col];
