@@ -1,0 +1,52 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "calculator.h"
+#include "calculator_view.h"
+#include "messages.h"
+
+// A view that keeps what the calculator shows, for tests without widgets.
+class FakeCalculatorView : public CalculatorView {
+ public:
+  std::string DisplayText() const override { return display; }
+  void SetDisplayText(const std::string& text) override { display = text; }
+  void SetKeyEnabled(RadixKey key, bool enabled) override { enabledKeys[static_cast<int>(key)] = enabled; }
+  void SetCheckedRadix(int radix) override { checkedRadix = radix; }
+  void FocusDisplay() override { ++focusRuleCount; }
+
+  bool Enabled(RadixKey key) const { return enabledKeys[static_cast<int>(key)]; }
+
+  std::string display;
+  std::array<bool, kRadixKeyCount> enabledKeys{};
+  int checkedRadix = 0;
+  int focusRuleCount = 0;
+};
+
+class MessageLog : public Messages {
+ public:
+  struct Message {
+    std::string text;
+    MessageIcon icon;
+    bool operator==(const Message&) const = default;
+  };
+  void Show(const std::string& text, MessageIcon icon) override { shown.push_back({text, icon}); }
+  std::vector<Message> shown;
+};
+
+// A started calculator over a fake view, with the default settings.
+struct CalculatorFixture {
+  CalculatorFixture() { calculator.Start(); }
+
+  // Types each character as the keyboard would.
+  void Type(const std::string& keys) {
+    for (char key : keys) calculator.KeyTyped(static_cast<unsigned char>(key));
+  }
+
+  FakeCalculatorView view;
+  Settings settings{"3", "5"};
+  MessageLog messages;
+  Calculator calculator{view, settings, messages};
+};

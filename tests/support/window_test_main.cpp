@@ -1,0 +1,13 @@
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+#include "framed_window.h"
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  ApplyApplicationLook();
+  testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
