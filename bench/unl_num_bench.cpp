@@ -72,7 +72,8 @@ std::vector<Workload> MakeWorkloads() {
 const char* FlagValue(int argc, char** argv, const char* flag) {
   const std::size_t length = std::strlen(flag);
   for (int i = 1; i < argc; ++i)
-    if (std::strncmp(argv[i], flag, length) == 0 && argv[i][length] == '=') return argv[i] + length + 1;
+    if (std::strncmp(argv[i], flag, length) == 0 && argv[i][length] == '=')
+      return argv[i] + length + 1;
   return nullptr;
 }
 
@@ -80,7 +81,8 @@ const char* FlagValue(int argc, char** argv, const char* flag) {
 
 int main(int argc, char** argv) {
   if (const char* directory = FlagValue(argc, argv, "--write_inputs")) {
-    for (const auto& [name, text] : workloads::Inputs()) workloads::WriteText(directory, name, text);
+    for (const auto& [name, text] : workloads::Inputs())
+      workloads::WriteText(directory, name, text);
     return 0;
   }
   const std::vector<Workload> all = MakeWorkloads();
@@ -88,7 +90,8 @@ int main(int argc, char** argv) {
     for (const Workload& workload : all) {
       const std::vector<std::string> texts = workload.run();
       for (std::size_t i = 0; i < texts.size(); ++i)
-        workloads::WriteText(directory, std::string(workload.name) + "_" + std::to_string(i), texts[i]);
+        workloads::WriteText(directory, std::string(workload.name) + "_" + std::to_string(i),
+                             texts[i]);
     }
     return 0;
   }

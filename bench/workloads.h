@@ -26,13 +26,17 @@ constexpr unsigned long kPowerExponent = 200000;
 
 // W2: two 1,000-digit decimals with 500 fraction digits each, quotient at 50
 // places; and 1/7 at 100,000 places.
-inline std::string QuotientDividend() { return RandomDigits(500, 21) + "." + RandomDigits(500, 22); }
+inline std::string QuotientDividend() {
+  return RandomDigits(500, 21) + "." + RandomDigits(500, 22);
+}
 inline std::string QuotientDivisor() { return RandomDigits(500, 23) + "." + RandomDigits(500, 24); }
 constexpr int kQuotientPlaces = 50;
 constexpr int kSeventhPlaces = 100000;
 
 // W3: a 100,000-digit decimal with 40,000 fraction digits, squared.
-inline std::string SquareOperand() { return RandomDigits(60000, 31) + "." + RandomDigits(40000, 32); }
+inline std::string SquareOperand() {
+  return RandomDigits(60000, 31) + "." + RandomDigits(40000, 32);
+}
 
 // W4: a 20,000-digit decimal integer in radix 2 and 16 and back.
 inline std::string RadixOperand() { return RandomDigits(20000, 41); }

@@ -152,8 +152,8 @@ bool UnlNum::SetText(std::string_view text) {
     if (!fractionDigits.empty())
       std::from_chars(fractionDigits.data(), fractionDigits.data() + fractionDigits.size(),
                       fraction);
-    SetUint64(magnitude_, whole * kSmallPowersOfTen[9 * groups] +
-                              fraction * kSmallPowersOfTen[padding]);
+    SetUint64(magnitude_,
+              whole * kSmallPowersOfTen[9 * groups] + fraction * kSmallPowersOfTen[padding]);
   } else {
     std::string digits;
     digits.reserve(integerDigits.size() + 9 * groups);
@@ -193,9 +193,7 @@ std::string UnlNum::GetText() const {
 bool UnlNum::SetValue(std::int8_t value) { return SetValue(static_cast<std::int32_t>(value)); }
 bool UnlNum::SetValue(std::int16_t value) { return SetValue(static_cast<std::int32_t>(value)); }
 
-bool UnlNum::SetValue(std::int32_t value) {
-  return SetValue(static_cast<std::int64_t>(value));
-}
+bool UnlNum::SetValue(std::int32_t value) { return SetValue(static_cast<std::int64_t>(value)); }
 
 bool UnlNum::SetValue(std::int64_t value) {
   *this = UnlNum();
@@ -339,8 +337,8 @@ SignedSum AddSigned(bool aNegative, const mpz_class& aMagnitude, std::int64_t aG
 }  // namespace
 
 UnlNum UnlNum::Add(const UnlNum& a, const UnlNum& b) {
-  SignedSum sum = AddSigned(a.negative_, a.magnitude_, a.fractionGroups_, b.negative_,
-                            b.magnitude_, b.fractionGroups_);
+  SignedSum sum = AddSigned(a.negative_, a.magnitude_, a.fractionGroups_, b.negative_, b.magnitude_,
+                            b.fractionGroups_);
   return FromParts(sum.negative, std::move(sum.magnitude), sum.groups);
 }
 
@@ -371,7 +369,8 @@ UnlNum UnlNum::Div(const UnlNum& a, const UnlNum& b, std::int32_t n) {
 
   // |a| / |b| = Ma·10^(9kb) / (Mb·10^(9ka)); the quotient is taken at F
   // fraction digits, which means multiplying Ma by 10^Z before dividing by Mb.
-  std::int64_t fractionDigits = 9 * std::max<std::int64_t>(a.fractionGroups_ - b.fractionGroups_, 0);
+  std::int64_t fractionDigits =
+      9 * std::max<std::int64_t>(a.fractionGroups_ - b.fractionGroups_, 0);
   std::int64_t zeros = 9 * std::max<std::int64_t>(b.fractionGroups_ - a.fractionGroups_, 0);
   if (fractionDigits < n) {
     zeros += n - fractionDigits;
@@ -567,7 +566,8 @@ UnlNum UnlNum::SineSeries(std::int32_t p, std::int32_t n, std::int32_t guardDigi
   // term is within 8 units of x^k/k! × 10^W (the error of a term shrinks by
   // the factor x²/(k(k-1)) < 0.43 and gains at most 3.6 units per step), and
   // the exact truncated term lies within one more unit.
-  const std::int64_t guard = std::clamp<std::int64_t>(guardDigits, 0, 2 * static_cast<std::int64_t>(n) + 58);
+  const std::int64_t guard =
+      std::clamp<std::int64_t>(guardDigits, 0, 2 * static_cast<std::int64_t>(n) + 58);
   const std::int64_t w = m + guard;
   mpz_class xFixed = x.magnitude_;
   if (w >= xScale)

@@ -137,10 +137,12 @@ inline bool ModelIsCanonicalText(std::string_view text) {
   if (text.empty() || text[0] == '.') return false;
   const std::size_t point = text.find('.');
   const std::string_view whole = text.substr(0, point);
-  if (whole.empty() || whole.find_first_not_of("0123456789") != std::string_view::npos) return false;
+  if (whole.empty() || whole.find_first_not_of("0123456789") != std::string_view::npos)
+    return false;
   if (whole.size() > 1 && whole[0] == '0') return false;
   if (point == std::string_view::npos) return whole != "0";
   const std::string_view fraction = text.substr(point + 1);
-  if (fraction.empty() || fraction.find_first_not_of("0123456789") != std::string_view::npos) return false;
+  if (fraction.empty() || fraction.find_first_not_of("0123456789") != std::string_view::npos)
+    return false;
   return fraction.back() != '0';
 }

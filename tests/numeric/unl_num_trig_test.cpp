@@ -27,10 +27,14 @@ enum class Function { Sin, Cos, Tan, Cot };
 
 UnlNum Apply(Function function, const UnlNum& angle, std::int32_t n) {
   switch (function) {
-    case Function::Sin: return UnlNum::Sin(angle, n);
-    case Function::Cos: return UnlNum::Cos(angle, n);
-    case Function::Tan: return UnlNum::Tan(angle, n);
-    case Function::Cot: return UnlNum::Cot(angle, n);
+    case Function::Sin:
+      return UnlNum::Sin(angle, n);
+    case Function::Cos:
+      return UnlNum::Cos(angle, n);
+    case Function::Tan:
+      return UnlNum::Tan(angle, n);
+    case Function::Cot:
+      return UnlNum::Cot(angle, n);
   }
   return UnlNum();
 }
@@ -198,13 +202,15 @@ class TrigModel {
         if (q == 1 || q == 2) value = negate(value);
         return value;
       case Function::Tan:
-        value = q % 2 == 0 ? ModelDiv(Evaluate(Function::Sin, p, n), Evaluate(Function::Cos, p, n), n)
-                           : negate(Evaluate(Function::Cot, p, n));
+        value = q % 2 == 0
+                    ? ModelDiv(Evaluate(Function::Sin, p, n), Evaluate(Function::Cos, p, n), n)
+                    : negate(Evaluate(Function::Cot, p, n));
         if (degrees < 0) value = negate(value);
         return value;
       case Function::Cot:
-        value = q % 2 == 0 ? ModelDiv(Evaluate(Function::Cos, p, n), Evaluate(Function::Sin, p, n), n)
-                           : negate(Evaluate(Function::Tan, p, n));
+        value = q % 2 == 0
+                    ? ModelDiv(Evaluate(Function::Cos, p, n), Evaluate(Function::Sin, p, n), n)
+                    : negate(Evaluate(Function::Tan, p, n));
         if (degrees < 0) value = negate(value);
         return value;
     }
@@ -216,7 +222,8 @@ class TrigModel {
 };
 
 void ExpectSame(const UnlNum& actual, const ModelNum& expected, const std::string& what) {
-  ASSERT_EQ(ModelValueOfText(actual.GetText()), expected.value) << what << " wrote " << actual.GetText();
+  ASSERT_EQ(ModelValueOfText(actual.GetText()), expected.value)
+      << what << " wrote " << actual.GetText();
   ASSERT_EQ(actual.Scale(), expected.scale) << what;
 }
 
@@ -236,8 +243,8 @@ TEST(TrigModelCheck, EveryWholeAngleAndPrecisionAgreesWithTheModel) {
     for (std::int32_t degrees = -360; degrees <= 720; ++degrees) {
       const UnlNum angle = Whole(degrees);
       for (Function function : {Function::Sin, Function::Cos, Function::Tan, Function::Cot}) {
-        const std::string what = "function " + std::to_string(static_cast<int>(function)) +
-                                 " of " + std::to_string(degrees) + " n=" + std::to_string(n);
+        const std::string what = "function " + std::to_string(static_cast<int>(function)) + " of " +
+                                 std::to_string(degrees) + " n=" + std::to_string(n);
         ExpectSame(Apply(function, angle, n), model.Evaluate(function, degrees, n), what);
       }
     }
@@ -253,37 +260,42 @@ TEST(TrigModelCheck, FewGuardDigitsFallBackToTheSameDigits) {
       const ModelNum expected = model.SineOfReduced(p, n);
       for (std::int32_t guard : {0, 1, 2, 4}) {
         ExpectSame(SineSeriesForTest(p, n, guard), expected,
-                   "p=" + std::to_string(p) + " n=" + std::to_string(n) + " guard=" + std::to_string(guard));
+                   "p=" + std::to_string(p) + " n=" + std::to_string(n) +
+                       " guard=" + std::to_string(guard));
       }
     }
   }
 }
 
-// Where the true sine is not within 10^-(n+9) of a rounding boundary, Sin
-// gives the correctly rounded sine to n + 2 digits. The true sine comes from
-// the model's series at thirty more digits, without the nudge.
-TEST(TrigModelCheck, SineIsCorrectlyRoundedWhereTheDigitsLeaveNoDoubt) {
+// Where the true value is not within 10^-(n+9) of a rounding boundary, Sin and
+// Cos give the correctly rounded sine and cosine to n + 2 digits, for every
+// whole angle 1 … 89 and every precision 0 … 50. The true sine comes from the
+// model's series at precision 80 (within 10^-90), without the nudge.
+TEST(TrigModelCheck, SineAndCosineAreCorrectlyRoundedWhereTheDigitsLeaveNoDoubt) {
+  std::map<int, mpq_class> truth;
+  for (int p = 1; p < 90; ++p) truth[p] = ModelSeriesSum(p, 80, false).value;
   int decided = 0;
-  for (std::int32_t n = 0; n <= 50; n += 5) {
+  for (std::int32_t n = 0; n <= 50; ++n) {
+    const mpq_class unit(ModelPowerOfTen(n + 2));
     for (int p = 1; p < 90; ++p) {
-      const mpq_class truth = ModelSeriesSum(p, n + 30, false).value;
-      const mpq_class shifted = truth * mpq_class(ModelPowerOfTen(n + 2));
+      const mpq_class shifted = truth[p] * unit;
       mpz_class floor;
       mpz_fdiv_q(floor.get_mpz_t(), shifted.get_num_mpz_t(), shifted.get_den_mpz_t());
-      const mpq_class distance = abs(shifted - mpq_class(floor) - mpq_class(1, 2));
-      if (distance < mpq_class(1, ModelPowerOfTen(7))) continue;
+      const mpq_class fraction = shifted - mpq_class(floor);
+      if (abs(fraction - mpq_class(1, 2)) < mpq_class(1, ModelPowerOfTen(7))) continue;
       ++decided;
-      const mpz_class rounded = distance > 0 && shifted - mpq_class(floor) > mpq_class(1, 2)
-                                    ? mpz_class(floor + 1)
-                                    : floor;
-      mpq_class expected(rounded, ModelPowerOfTen(n + 2));
+      mpq_class expected(fraction > mpq_class(1, 2) ? mpz_class(floor + 1) : floor,
+                         ModelPowerOfTen(n + 2));
       expected.canonicalize();
-      const UnlNum actual = UnlNum::Sin(Whole(p), n);
-      ASSERT_EQ(ModelValueOfText(actual.GetText()), expected)
-          << "sin " << p << " n=" << n << " wrote " << actual.GetText();
+      const UnlNum sine = UnlNum::Sin(Whole(p), n);
+      ASSERT_EQ(ModelValueOfText(sine.GetText()), expected)
+          << "sin " << p << " n=" << n << " wrote " << sine.GetText();
+      const UnlNum cosine = UnlNum::Cos(Whole(90 - p), n);
+      ASSERT_EQ(ModelValueOfText(cosine.GetText()), expected)
+          << "cos " << 90 - p << " n=" << n << " wrote " << cosine.GetText();
     }
   }
-  EXPECT_GT(decided, 900);
+  EXPECT_GT(decided, 4400);
 }
 
 }  // namespace
