@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "calculator_view.h"
@@ -7,6 +8,9 @@
 #include "settings.h"
 
 enum class BinaryOperator { None, 加, 减, 乘, 除, 整除, 求余, N次方 };
+
+// The one-operand keys computed exactly on the displayed number.
+enum class UnaryFunction { Sin, Cos, Tan, Cotan, Abs, Int, Square, Cube };
 
 struct CalcState {
   int radix = 10;
@@ -41,18 +45,34 @@ class Calculator {
   void KeyTyped(char32_t code);
 
   void OperatorPressed(BinaryOperator op);
+  // "=": the pending operation on the stored and the displayed number.
+  void Evaluate();
+  // A radix radio button clicked: converts the display to the radix, or
+  // refuses a number with a point or a sign for radixes other than 10.
+  void SwitchRadix(int radix);
+  void ApplyFunction(UnaryFunction function);
+  // C/R: radians to degrees, and back on the next press.
+  void ConvertAngle();
 
   const CalcState& State() const { return state_; }
 
   static constexpr char32_t kBackspaceCode = 8;
   static constexpr char32_t kEnterCode = 13;
   static constexpr char32_t kEscapeCode = 27;
+  // No exact result longer than this many digits is computed.
+  static constexpr std::uint64_t kLargestResultDigits = 1'000'000;
 
  private:
   void ApplyFocusRule() { view_.FocusDisplay(); }
   void EnterDigit(char digit);
   bool AcceptsTypedDigit(char32_t code) const;
   void SetEnabledKeys(int radix);
+  // The result text of the pending operation, or the empty text when a
+  // message refused it.
+  std::string Compute();
+  std::string Power();
+  // Whether the operation may go ahead; shows the size message when not.
+  bool FitsInResultSize(std::uint64_t digits);
 
   CalculatorView& view_;
   const Settings& settings_;

@@ -43,6 +43,9 @@ MainWindow::MainWindow(AppState& app, QWidget* parent)
   ui_->显示编辑框->setReadOnly(true);
   ui_->显示编辑框->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
   ui_->显示编辑框->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  // Long results are one run of digits: breaking anywhere spares the search
+  // for word boundaries, which stalls on a million-digit line.
+  ui_->显示编辑框->setWordWrapMode(QTextOption::WrapAnywhere);
   ui_->显示编辑框->installEventFilter(this);
   // The keyboard focus stays in the display; clicks on keys do not take it.
   for (QAbstractButton* button : findChildren<QAbstractButton*>()) button->setFocusPolicy(Qt::NoFocus);
@@ -68,8 +71,8 @@ void MainWindow::ConnectButtons() {
     const char digit = static_cast<char>(key < 10 ? '0' + key : 'A' + key - 10);
     connect(keyButtons_[key], &QPushButton::clicked, this, [this, digit] { calculator_.Digit(digit); });
   }
-  const auto on = [this](QPushButton* button, auto handler) {
-    connect(button, &QPushButton::clicked, this, handler);
+  const auto on = [this](QAbstractButton* button, auto handler) {
+    connect(button, &QAbstractButton::clicked, this, handler);
   };
   on(ui_->小数点按钮, [this] { calculator_.DecimalPoint(); });
   on(ui_->退格按钮, [this] { calculator_.Backspace(); });
@@ -83,6 +86,22 @@ void MainWindow::ConnectButtons() {
   on(ui_->整除按钮, [this] { calculator_.OperatorPressed(BinaryOperator::整除); });
   on(ui_->求余按钮, [this] { calculator_.OperatorPressed(BinaryOperator::求余); });
   on(ui_->N次方按钮, [this] { calculator_.OperatorPressed(BinaryOperator::N次方); });
+  on(ui_->等号按钮, [this] { calculator_.Evaluate(); });
+
+  on(ui_->十六进制单选框, [this] { calculator_.SwitchRadix(16); });
+  on(ui_->十进制单选框, [this] { calculator_.SwitchRadix(10); });
+  on(ui_->八进制单选框, [this] { calculator_.SwitchRadix(8); });
+  on(ui_->二进制单选框, [this] { calculator_.SwitchRadix(2); });
+
+  on(ui_->正弦按钮, [this] { calculator_.ApplyFunction(UnaryFunction::Sin); });
+  on(ui_->余弦按钮, [this] { calculator_.ApplyFunction(UnaryFunction::Cos); });
+  on(ui_->求正切按钮, [this] { calculator_.ApplyFunction(UnaryFunction::Tan); });
+  on(ui_->求余切按钮, [this] { calculator_.ApplyFunction(UnaryFunction::Cotan); });
+  on(ui_->取绝对值按钮, [this] { calculator_.ApplyFunction(UnaryFunction::Abs); });
+  on(ui_->取整按钮, [this] { calculator_.ApplyFunction(UnaryFunction::Int); });
+  on(ui_->平方按钮, [this] { calculator_.ApplyFunction(UnaryFunction::Square); });
+  on(ui_->立方按钮, [this] { calculator_.ApplyFunction(UnaryFunction::Cube); });
+  on(ui_->角弧度按钮, [this] { calculator_.ConvertAngle(); });
 
   on(ui_->帮助按钮, [this] { app_.helpFiles.ShowHelpText(kHelpText); });
   on(ui_->最小化按钮, [this] { showMinimized(); });

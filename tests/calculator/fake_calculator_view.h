@@ -45,6 +45,12 @@ struct CalculatorFixture {
     for (char key : keys) calculator.KeyTyped(static_cast<unsigned char>(key));
   }
 
+  // Runs a script of keys: "\\" is 整除, "%" 求余, "^" x^y, a name in braces
+  // one of the other keys ({hex}, {dec}, {oct}, {bin}, {neg}, {sin}, {cos},
+  // {tan}, {cot}, {abs}, {int}, {sq}, {cube}, {cr}); any other character is
+  // typed.
+  void Run(const std::string& script);
+
   FakeCalculatorView view;
   Settings settings{"3", "5"};
   MessageLog messages;

@@ -4,7 +4,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QElapsedTimer>
 #include <QTextCursor>
+
+#include <cstdio>
 
 #include <fstream>
 #include <sstream>
@@ -149,6 +152,91 @@ TEST_F(MainWindowTest, MinimiseAndCloseButtons) {
   Click(ui().关闭按钮);
   EXPECT_FALSE(window.isVisible());
   EXPECT_EQ(FileBytes(SettingsPath()), before);
+}
+
+TEST_F(MainWindowTest, ButtonsAndKeysComputeQuotients) {
+  Click(ui().数字1按钮);
+  Click(ui().除按钮);
+  Click(ui().数字3按钮);
+  Click(ui().等号按钮);
+  EXPECT_EQ(Display(), "0.33333");
+  EXPECT_TRUE(FocusRuleHolds());
+  Click(ui().删除按钮);
+  Type("10/4");
+  QTest::keyClick(ui().显示编辑框, Qt::Key_Return);
+  EXPECT_EQ(Display(), "2.5");
+  Click(ui().删除按钮);
+  Type("7");
+  Click(ui().整除按钮);
+  Type("0=");
+  EXPECT_EQ(Display(), "0");
+  EXPECT_EQ(messages.shown, (std::vector<RecordingMessages::Message>{{"除数不能为零", MessageIcon::Warning}}));
+}
+
+TEST_F(MainWindowTest, RadioButtonsSwitchRadixKeysAndKeyboard) {
+  Type("255");
+  Click(ui().十六进制单选框);
+  EXPECT_EQ(Display(), "FF");
+  EXPECT_TRUE(ui().十六进制单选框->isChecked());
+  EXPECT_TRUE(ui().数字A按钮->isEnabled());
+  EXPECT_FALSE(ui().小数点按钮->isEnabled());
+  EXPECT_FALSE(ui().正弦按钮->isEnabled());
+  EXPECT_TRUE(ui().平方按钮->isEnabled());
+  Type("a");
+  Click(ui().数字B按钮);
+  EXPECT_EQ(Display(), "FFAB");
+  Click(ui().二进制单选框);
+  EXPECT_EQ(Display(), "1111111110101011");
+  EXPECT_FALSE(ui().数字2按钮->isEnabled());
+  Type("2");
+  EXPECT_EQ(Display(), "1111111110101011");
+  EXPECT_TRUE(FocusRuleHolds());
+}
+
+TEST_F(MainWindowTest, RefusedRadixKeepsTheOldRadioButton) {
+  Type("12.5");
+  Click(ui().二进制单选框);
+  EXPECT_TRUE(ui().十进制单选框->isChecked());
+  EXPECT_FALSE(ui().二进制单选框->isChecked());
+  EXPECT_EQ(Display(), "12.5");
+  EXPECT_EQ(messages.shown,
+            (std::vector<RecordingMessages::Message>{{"负数和小数不能转换成2进制的数值", MessageIcon::None}}));
+  EXPECT_TRUE(ui().小数点按钮->isEnabled());
+}
+
+TEST_F(MainWindowTest, ScientificKeys) {
+  Type("90");
+  Click(ui().求正切按钮);
+  EXPECT_EQ(Display(), "90");
+  EXPECT_EQ(messages.shown, (std::vector<RecordingMessages::Message>{{"正切值不存在", MessageIcon::Warning}}));
+  Click(ui().正弦按钮);
+  EXPECT_EQ(Display(), "1");
+  Click(ui().删除按钮);
+  Type("1");
+  Click(ui().角弧度按钮);
+  EXPECT_EQ(Display(), "57.29577951308");
+  Click(ui().删除按钮);
+  Type("1.5");
+  Click(ui().平方按钮);
+  EXPECT_EQ(Display(), "2.25");
+  EXPECT_TRUE(FocusRuleHolds());
+}
+
+TEST_F(MainWindowTest, MillionDigitPowerIsShownWhole) {
+  Type("2");
+  Click(ui().N次方按钮);
+  Type("1000000");
+  QElapsedTimer clock;
+  clock.start();
+  Click(ui().等号按钮);
+  const QString result = Display();
+  const qint64 elapsed = clock.elapsed();
+  RecordProperty("click_to_text_ms", static_cast<int>(elapsed));
+  std::printf("2 x^y 1000000: %lld ms from click to text\n", static_cast<long long>(elapsed));
+  EXPECT_EQ(result.size(), 301030);
+  EXPECT_TRUE(result.startsWith("9900656229"));
+  Type("7");  // the window still takes keys
+  EXPECT_TRUE(Display().endsWith("93767"));
 }
 
 TEST_F(MainWindowTest, WindowIsFramelessAndDraggedByItsCaption) {
