@@ -1,6 +1,6 @@
 // SetText reads any text; a valid one writes back through GetText to a text
 // that reads as the same value, and the quotient rules hold between two read
-// values: a = IntDiv(a, b) × b + Mod(a, b), and the truncated quotient at n
+// values: (a + b) - b = a, a = IntDiv(a, b) × b + Mod(a, b), and the truncated quotient at n
 // places lies within one unit of its last place below |a / b|.
 #include <cstdint>
 #include <cstdlib>
@@ -26,6 +26,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (reread.GetText() != a.GetText()) std::abort();
     if (UnlNum::Compare(reread, a) || UnlNum::Compare(a, reread)) std::abort();
   }
+
+  const UnlNum sumBack = UnlNum::Sub(UnlNum::Add(a, b), b);
+  if (UnlNum::Compare(sumBack, a) || UnlNum::Compare(a, sumBack) || sumBack.GetText() != a.GetText()) std::abort();
 
   const UnlNum quotient = UnlNum::IntDiv(a, b);
   const UnlNum remainder = UnlNum::Mod(a, b);

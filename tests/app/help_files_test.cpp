@@ -2,26 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
-
 #include <fstream>
-#include <sstream>
 #include <vector>
 
+#include "file_bytes.h"
 #include "gbk.h"
+#include "scratch_directory.h"
 
 namespace {
 
-std::string Bytes(const std::filesystem::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << file.rdbuf();
-  return bytes.str();
-}
-
 class HelpFilesTest : public testing::Test {
  protected:
-  std::filesystem::path Directory() const { return directory_.path().toStdString(); }
+  const std::filesystem::path& Directory() const { return directory_.Path(); }
   HelpFiles Files(std::filesystem::path directory) {
     return HelpFiles(directory, [this] { return tick; },
                      [this](const std::filesystem::path& path) { started.push_back(path); });
@@ -31,7 +23,7 @@ class HelpFilesTest : public testing::Test {
   std::vector<std::filesystem::path> started;
 
  private:
-  QTemporaryDir directory_;
+  ScratchDirectory directory_;
 };
 
 TEST_F(HelpFilesTest, WritesGbkBytesToHexNamedFileAndStartsViewer) {
@@ -39,7 +31,7 @@ TEST_F(HelpFilesTest, WritesGbkBytesToHexNamedFileAndStartsViewer) {
   const auto path = files.ShowHelpText("帮助\r\n第二行\r\n");
   ASSERT_TRUE(path);
   EXPECT_EQ(*path, Directory() / "ABC1.tmp");
-  EXPECT_EQ(Bytes(*path), Utf8ToGbk("帮助\r\n第二行\r\n"));
+  EXPECT_EQ(FileBytes(*path), Utf8ToGbk("帮助\r\n第二行\r\n"));
   EXPECT_EQ(started, std::vector{*path});
 }
 
@@ -49,7 +41,7 @@ TEST_F(HelpFilesTest, EveryRequestGetsANewFileAndTakenNamesAreSkipped) {
   HelpFiles files = Files(Directory());
   EXPECT_EQ(files.ShowHelpText("a"), Directory() / "ABC1.tmp");
   EXPECT_EQ(files.ShowHelpText("b"), Directory() / "ABC4.tmp");
-  EXPECT_EQ(Bytes(Directory() / "ABC2.tmp"), "someone else's");
+  EXPECT_EQ(FileBytes(Directory() / "ABC2.tmp"), "someone else's");
   EXPECT_EQ(started.size(), 2u);
 }
 
@@ -60,7 +52,7 @@ TEST_F(HelpFilesTest, UnusableDirectoryShowsNothing) {
     EXPECT_FALSE(files.ShowHelpText("a"));
   }
   EXPECT_TRUE(started.empty());
-  EXPECT_EQ(Bytes(Directory() / "a file"), "kept");
+  EXPECT_EQ(FileBytes(Directory() / "a file"), "kept");
 }
 
 }  // namespace

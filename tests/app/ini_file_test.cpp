@@ -4,31 +4,21 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
+#include "file_bytes.h"
 #include "gbk.h"
+#include "scratch_directory.h"
 
 namespace {
 
 class IniFileTest : public testing::Test {
  protected:
-  IniFileTest() : directory_(std::filesystem::temp_directory_path() / testing::UnitTest::GetInstance()->current_test_info()->name()) {
-    std::filesystem::remove_all(directory_);
-    std::filesystem::create_directories(directory_);
-  }
-  ~IniFileTest() override { std::filesystem::remove_all(directory_); }
-
-  std::filesystem::path Path() const { return directory_ / "test.ini"; }
+  std::filesystem::path Path() const { return directory_.Path() / "test.ini"; }
   void WriteBytes(const std::string& bytes) const { std::ofstream(Path(), std::ios::binary) << bytes; }
-  std::string Bytes() const {
-    std::ifstream file(Path(), std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-  }
+  std::string Bytes() const { return FileBytes(Path()); }
 
  private:
-  std::filesystem::path directory_;
+  ScratchDirectory directory_;
 };
 
 TEST_F(IniFileTest, MissingFileSectionOrKeyReadsEmpty) {

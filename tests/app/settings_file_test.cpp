@@ -2,28 +2,22 @@
 
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
-
 #include <fstream>
-#include <sstream>
 
+#include "file_bytes.h"
 #include "gbk.h"
+#include "scratch_directory.h"
 
 namespace {
 
 class SettingsFileTest : public testing::Test {
  protected:
-  std::filesystem::path Directory() const { return directory_.path().toStdString(); }
+  const std::filesystem::path& Directory() const { return directory_.Path(); }
   std::filesystem::path Path() const { return Directory() / "配置.ini"; }
-  std::string Bytes() const {
-    std::ifstream file(Path(), std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-  }
+  std::string Bytes() const { return FileBytes(Path()); }
 
  private:
-  QTemporaryDir directory_;
+  ScratchDirectory directory_;
 };
 
 TEST_F(SettingsFileTest, MissingFileIsCreatedWithDefaultsInGbk) {

@@ -4,9 +4,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <fstream>
-#include <sstream>
 
+#include "file_bytes.h"
 #include "gbk.h"
 #include "ui_settings_window.h"
 #include "window_test.h"
@@ -33,12 +32,7 @@ class SettingsWindowTest : public WindowTest {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
   }
 
-  std::string FileBytes() const {
-    std::ifstream file(SettingsPath(), std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-  }
+  std::string FileBytes() const { return ::FileBytes(SettingsPath()); }
 };
 
 TEST_F(SettingsWindowTest, OpensWithTheFileValuesNotTheSettingsInMemory) {

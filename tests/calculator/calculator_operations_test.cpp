@@ -8,7 +8,7 @@
 
 namespace {
 
-using Message = MessageLog::Message;
+using Message = RecordingMessages::Message;
 
 struct ScriptCase {
   const char* name;

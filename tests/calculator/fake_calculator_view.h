@@ -7,6 +7,7 @@
 #include "calculator.h"
 #include "calculator_view.h"
 #include "messages.h"
+#include "recording_messages.h"
 
 // A view that keeps what the calculator shows, for tests without widgets.
 class FakeCalculatorView : public CalculatorView {
@@ -23,17 +24,6 @@ class FakeCalculatorView : public CalculatorView {
   std::array<bool, kRadixKeyCount> enabledKeys{};
   int checkedRadix = 0;
   int focusRuleCount = 0;
-};
-
-class MessageLog : public Messages {
- public:
-  struct Message {
-    std::string text;
-    MessageIcon icon;
-    bool operator==(const Message&) const = default;
-  };
-  void Show(const std::string& text, MessageIcon icon) override { shown.push_back({text, icon}); }
-  std::vector<Message> shown;
 };
 
 // A started calculator over a fake view, with the default settings.
@@ -53,6 +43,6 @@ struct CalculatorFixture {
 
   FakeCalculatorView view;
   Settings settings{"3", "5"};
-  MessageLog messages;
+  RecordingMessages messages;
   Calculator calculator{view, settings, messages};
 };

@@ -5,11 +5,6 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <ostream>
-
-void PrintTo(const RecordingMessages::Message& message, std::ostream* out) {
-  *out << '"' << message.text << "\" icon " << static_cast<int>(message.icon);
-}
 
 WindowTest::WindowTest()
     : watchdog_(std::make_unique<QTimer>()),

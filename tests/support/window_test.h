@@ -13,23 +13,10 @@
 #include "app_state.h"
 #include "help_files.h"
 #include "messages.h"
+#include "recording_messages.h"
 
 class QTimer;
 class QWidget;
-
-// Keeps every message instead of showing it.
-class RecordingMessages : public Messages {
- public:
-  struct Message {
-    std::string text;
-    MessageIcon icon;
-    bool operator==(const Message&) const = default;
-  };
-  void Show(const std::string& text, MessageIcon icon) override { shown.push_back({text, icon}); }
-  std::vector<Message> shown;
-};
-
-void PrintTo(const RecordingMessages::Message& message, std::ostream* out);
 
 // The fixture of every window test: the program's directory (and so the
 // settings file) and the temporary directory are fresh temporary folders,

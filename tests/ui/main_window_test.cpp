@@ -9,9 +9,8 @@
 
 #include <cstdio>
 
-#include <fstream>
-#include <sstream>
 
+#include "file_bytes.h"
 #include "gbk.h"
 #include "settings_window.h"
 #include "ui_main_window.h"
@@ -19,13 +18,6 @@
 #include "window_test.h"
 
 namespace {
-
-std::string FileBytes(const std::filesystem::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << file.rdbuf();
-  return bytes.str();
-}
 
 class MainWindowTest : public WindowTest {
  protected:
