@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config make
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgmp-dev libgtest-dev libbenchmark-dev
-  fonts-wqy-microhei
+  fonts-wqy-microhei xdg-utils
 )
 packages+=("$@")
 
