@@ -166,8 +166,11 @@ UnlNum WholeNumber(std::int32_t value) {
 std::uint64_t Exponent(const std::string& text) {
   if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) return 0;
   const mpz_class exponent(text, 10);
-  if (mpz_fits_ulong_p(exponent.get_mpz_t()) && sizeof(unsigned long) >= sizeof(std::uint64_t))
-    return exponent.get_ui();
+  if (mpz_sizeinbase(exponent.get_mpz_t(), 2) <= 64) {
+    std::uint64_t value = 0;  // mpz_export writes nothing for zero
+    mpz_export(&value, nullptr, -1, sizeof value, 0, 0, exponent.get_mpz_t());
+    return value;
+  }
   const std::uint64_t largest = UINT64_MAX;  // odd
   return mpz_odd_p(exponent.get_mpz_t()) ? largest : largest - 1;
 }
