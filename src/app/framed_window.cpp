@@ -21,6 +21,7 @@ void FramedWindow::SetUpFrame(QLabel* caption, bool showBackground) {
   // Enter belongs to the controls; no button is a dialog default.
   for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(false);
   setFixedSize(size());
+  move(50, 50);  // every window is laid out at 50,50 of the screen
 }
 
 void FramedWindow::paintEvent(QPaintEvent* event) {
