@@ -6,17 +6,17 @@
 //   gmp_peer_bench [Google Benchmark flags]
 //   gmp_peer_bench --write_results=DIR
 
-#include <benchmark/benchmark.h>
 #include <gmpxx.h>
 
-#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "workloads.h"
+#include "workload_runner.h"
 
 namespace {
+
+using workloads::Workload;
 
 struct Fixed {
   mpz_class digits;  // value × 10^places
@@ -57,11 +57,6 @@ std::string RadixText(const mpz_class& value, int radix) {
   digits.resize(std::strlen(digits.c_str()));
   return digits;
 }
-
-struct Workload {
-  const char* name;
-  std::function<std::vector<std::string>()> run;
-};
 
 std::vector<Workload> MakeWorkloads() {
   using namespace workloads;
@@ -118,37 +113,6 @@ std::vector<Workload> MakeWorkloads() {
   };
 }
 
-const char* FlagValue(int argc, char** argv, const char* flag) {
-  const std::size_t length = std::strlen(flag);
-  for (int i = 1; i < argc; ++i)
-    if (std::strncmp(argv[i], flag, length) == 0 && argv[i][length] == '=')
-      return argv[i] + length + 1;
-  return nullptr;
-}
-
 }  // namespace
 
-int main(int argc, char** argv) {
-  const std::vector<Workload> all = MakeWorkloads();
-  if (const char* directory = FlagValue(argc, argv, "--write_results")) {
-    for (const Workload& workload : all) {
-      const std::vector<std::string> texts = workload.run();
-      for (std::size_t i = 0; i < texts.size(); ++i)
-        workloads::WriteText(directory, std::string(workload.name) + "_" + std::to_string(i),
-                             texts[i]);
-    }
-    return 0;
-  }
-  for (const Workload& workload : all) {
-    benchmark::RegisterBenchmark(workload.name, [run = workload.run](benchmark::State& state) {
-      for (auto _ : state) {
-        std::vector<std::string> texts = run();
-        benchmark::DoNotOptimize(texts.data());
-      }
-    })->Unit(benchmark::kMicrosecond);
-  }
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return workloads::RunWorkloads(argc, argv, MakeWorkloads()); }

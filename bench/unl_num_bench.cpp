@@ -5,18 +5,17 @@
 //   unl_num_bench --write_results=DIR   writes each workload's result texts
 //   unl_num_bench --write_inputs=DIR    writes the operand texts for the peers
 
-#include <benchmark/benchmark.h>
-
-#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "convert_radix.h"
 #include "unl_num.h"
-#include "workloads.h"
+#include "workload_runner.h"
 
 namespace {
+
+using workloads::Workload;
 
 UnlNum Number(const std::string& text) {
   UnlNum value;
@@ -29,12 +28,6 @@ UnlNum Whole(std::int32_t value) {
   number.SetValue(value);
   return number;
 }
-
-struct Workload {
-  const char* name;
-  // Runs the workload once and returns the result texts.
-  std::function<std::vector<std::string>()> run;
-};
 
 std::vector<Workload> MakeWorkloads() {
   using namespace workloads;
@@ -69,42 +62,12 @@ std::vector<Workload> MakeWorkloads() {
   };
 }
 
-const char* FlagValue(int argc, char** argv, const char* flag) {
-  const std::size_t length = std::strlen(flag);
-  for (int i = 1; i < argc; ++i)
-    if (std::strncmp(argv[i], flag, length) == 0 && argv[i][length] == '=')
-      return argv[i] + length + 1;
-  return nullptr;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (const char* directory = FlagValue(argc, argv, "--write_inputs")) {
-    for (const auto& [name, text] : workloads::Inputs())
-      workloads::WriteText(directory, name, text);
+  if (const char* directory = workloads::FlagValue(argc, argv, "--write_inputs")) {
+    for (const auto& [name, text] : workloads::Inputs()) workloads::WriteText(directory, name, text);
     return 0;
   }
-  const std::vector<Workload> all = MakeWorkloads();
-  if (const char* directory = FlagValue(argc, argv, "--write_results")) {
-    for (const Workload& workload : all) {
-      const std::vector<std::string> texts = workload.run();
-      for (std::size_t i = 0; i < texts.size(); ++i)
-        workloads::WriteText(directory, std::string(workload.name) + "_" + std::to_string(i),
-                             texts[i]);
-    }
-    return 0;
-  }
-  for (const Workload& workload : all) {
-    benchmark::RegisterBenchmark(workload.name, [run = workload.run](benchmark::State& state) {
-      for (auto _ : state) {
-        std::vector<std::string> texts = run();
-        benchmark::DoNotOptimize(texts.data());
-      }
-    })->Unit(benchmark::kMicrosecond);
-  }
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return workloads::RunWorkloads(argc, argv, MakeWorkloads());
 }
