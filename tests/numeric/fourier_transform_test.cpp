@@ -12,14 +12,7 @@
 #include <vector>
 
 #include "allocation_failure.h"
-
-// Failures show the shape and the elements of an array.
-void PrintTo(const RealArray& array, std::ostream* out) {
-  *out << "dimensions";
-  for (std::size_t d : array.Dimensions()) *out << ' ' << d;
-  *out << ", elements";
-  for (double value : array.Values()) *out << ' ' << value;
-}
+#include "real_array_testing.h"
 
 namespace {
 

@@ -9,13 +9,9 @@
 #include <string>
 #include <vector>
 
-namespace {
+#include "real_array_testing.h"
 
-RealArray MatrixOf(std::size_t n, const std::vector<double>& values) {
-  RealArray matrix = RealArray::Matrix(n, values.size() / n);
-  matrix.Values() = values;
-  return matrix;
-}
+namespace {
 
 struct SystemCase {
   const char* name;
@@ -31,7 +27,7 @@ class SolveKnownSystem : public testing::TestWithParam<SystemCase> {};
 
 TEST_P(SolveKnownSystem, GivesSolutionInverseAndDeterminant) {
   const SystemCase& c = GetParam();
-  const RealArray a = MatrixOf(c.n, c.a);
+  const RealArray a = MatrixOf(c.n, c.n, c.a);
   RealArray b = RealArray::FromValues(c.b);
   RealArray x = RealArray::Vector(c.n);
   RealArray inverse = RealArray::Matrix(c.n, c.n);
@@ -45,7 +41,7 @@ TEST_P(SolveKnownSystem, GivesSolutionInverseAndDeterminant) {
   for (std::size_t i = 0; i < c.n * c.n; ++i)
     EXPECT_NEAR(inverse[i], c.inverse[i], 1e-14 * (1 + std::fabs(c.inverse[i]))) << "inverse " << i;
   EXPECT_NEAR(det, c.det, 1e-14 * std::fabs(c.det));
-  EXPECT_EQ(a, MatrixOf(c.n, c.a)) << "A is read only";
+  EXPECT_EQ(a, MatrixOf(c.n, c.n, c.a)) << "A is read only";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -91,7 +87,7 @@ TEST(GaussJordanSolve, ReportsDeterminantsBeyondAnyCap) {
 TEST(GaussJordanSolve, TinyRegularPivotsAreNotSingular) {
   // Only an exact zero pivot is singular; a determinant that underflows is
   // reported as it comes.
-  const RealArray a = MatrixOf(2, {1e-200, 0, 0, 1e-200});
+  const RealArray a = MatrixOf(2, 2, {1e-200, 0, 0, 1e-200});
   RealArray b = RealArray::FromValues({1e-200, 2e-200});
   RealArray x = RealArray::Vector(2), inverse = RealArray::Matrix(2, 2);
   double det = -1;
@@ -102,7 +98,7 @@ TEST(GaussJordanSolve, TinyRegularPivotsAreNotSingular) {
 }
 
 TEST(GaussJordanSolve, ArgumentsMayShareStorage) {
-  RealArray matrix = MatrixOf(2, {2, 1, 1, 3});
+  RealArray matrix = MatrixOf(2, 2, {2, 1, 1, 3});
   RealArray vector = RealArray::FromValues({3, 5});
   double det = 0;
   ASSERT_TRUE(GaussJordan::Solve(matrix, vector, vector, matrix, det));
@@ -154,13 +150,13 @@ const double kNan = std::numeric_limits<double>::quiet_NaN();
 INSTANTIATE_TEST_SUITE_P(
     Cases, SolveRefuses,
     testing::Values(
-        RefusalCase{"singular_without_zeros", MatrixOf(2, {1, 2, 2, 4}), RealArray::Vector(2),
+        RefusalCase{"singular_without_zeros", MatrixOf(2, 2, {1, 2, 2, 4}), RealArray::Vector(2),
                     RealArray::Vector(2), RealArray::Matrix(2, 2)},
-        RefusalCase{"singular_found_in_last_pass", MatrixOf(3, {1, 2, 4, 2, 4, 8, 4, 8, 1}),
+        RefusalCase{"singular_found_in_last_pass", MatrixOf(3, 3, {1, 2, 4, 2, 4, 8, 4, 8, 1}),
                     RealArray::Vector(3), RealArray::Vector(3), RealArray::Matrix(3, 3)},
-        RefusalCase{"zero_row", MatrixOf(2, {1, 2, 0, 0}), RealArray::Vector(2),
+        RefusalCase{"zero_row", MatrixOf(2, 2, {1, 2, 0, 0}), RealArray::Vector(2),
                     RealArray::Vector(2), RealArray::Matrix(2, 2)},
-        RefusalCase{"zero_column", MatrixOf(2, {0, 2, 0, 3}), RealArray::Vector(2),
+        RefusalCase{"zero_column", MatrixOf(2, 2, {0, 2, 0, 3}), RealArray::Vector(2),
                     RealArray::Vector(2), RealArray::Matrix(2, 2)},
         RefusalCase{"all_zero", RealArray::Matrix(3, 3), RealArray::Vector(3),
                     RealArray::Vector(3), RealArray::Matrix(3, 3)},
@@ -250,7 +246,7 @@ TEST(GaussJordanSolve, AgreesWithExactSolutionOnRandomSystems) {
     }
     const ExactSolution exact = SolveExactly(n, a, b);
 
-    const RealArray matrix = MatrixOf(n, a);
+    const RealArray matrix = MatrixOf(n, n, a);
     RealArray rightSide = RealArray::FromValues(b);
     RealArray x = RealArray::Vector(n), inverse = RealArray::Matrix(n, n);
     double det = 0;

@@ -9,22 +9,9 @@
 #include <vector>
 
 #include "number_text.h"
-
-// Failures show the shape and the elements of an array.
-void PrintTo(const RealArray& array, std::ostream* out) {
-  *out << "dimensions";
-  for (std::size_t d : array.Dimensions()) *out << ' ' << d;
-  *out << ", elements";
-  for (double value : array.Values()) *out << ' ' << value;
-}
+#include "real_array_testing.h"
 
 namespace {
-
-RealArray MatrixOf(std::size_t rows, std::size_t columns, std::vector<double> values) {
-  RealArray matrix = RealArray::Matrix(rows, columns);
-  matrix.Values() = std::move(values);
-  return matrix;
-}
 
 const RealArray kNotAMatrix;  // the empty one-dimensional array
 
