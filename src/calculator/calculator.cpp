@@ -41,14 +41,10 @@ void Calculator::SetEnabledKeys(int radix) {
 }
 
 void Calculator::EnterDigit(char digit) {
-  if (!state_.entryStarted) {
-    view_.SetDisplayText(std::string(1, digit));
-    state_.entryStarted = true;
-  } else if (view_.DisplayText() == "0") {
-    view_.SetDisplayText(std::string(1, digit));
-  } else {
-    view_.SetDisplayText(view_.DisplayText() + digit);
-  }
+  const std::string display = view_.DisplayText();
+  const bool replaces = !state_.entryStarted || display == "0";
+  view_.SetDisplayText(replaces ? std::string(1, digit) : display + digit);
+  state_.entryStarted = true;
 }
 
 void Calculator::Digit(char digit) {
